@@ -1,0 +1,13 @@
+// The flat olive-green look of the window's edit boxes and push buttons.
+#pragma once
+
+#include <windows.h>
+
+namespace lumetra::ui {
+
+// Skins every edit box and push button among the children of `window`, in
+// colour scheme `scheme` (the program passes 2). Run once, while the window
+// is still hidden; the skin stays until the controls are destroyed.
+void apply_skin(HWND window, int scheme);
+
+}  // namespace lumetra::ui
