@@ -24,7 +24,9 @@ export WINEPREFIX="$root/prefix-$screen"
 export HOME="$root/home-$screen"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
-export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
+# GetACP() is 936 when Wine sees a zh_CN locale. Passed through env so that
+# this shell does not try (and warn about failing) to switch locale itself.
+in_zh_cn=(env LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8)
 mkdir -p "$HOME"
 
 # Wine needs an X display even for console programs that touch user32.
@@ -48,16 +50,16 @@ trap cleanup EXIT
 (
   flock 9
   if [ ! -f "$WINEPREFIX/.lumetra-ready" ]; then
-    wineboot -i >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$screen" /f >/dev/null 2>&1
+    "${in_zh_cn[@]}" wineboot -i >/dev/null 2>&1
+    "${in_zh_cn[@]}" wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    "${in_zh_cn[@]}" wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$screen" /f >/dev/null 2>&1
     wineserver -w
     touch "$WINEPREFIX/.lumetra-ready"
   fi
 ) 9>"$root/.prefix-$screen.lock"
 
 set +e
-wine "$@"
+"${in_zh_cn[@]}" wine "$@"
 status=$?
 set -e
 exit "$status"
