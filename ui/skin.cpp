@@ -25,6 +25,14 @@ constexpr UINT_PTR skin_subclass_id = 0x4C53;  // "LS"
 
 int skinned_count = 0;
 
+// Answered with 1 by a control that carries the skin, so applying it twice
+// skins nothing twice. (mingw's comctl32 import library has no
+// GetWindowSubclass.)
+UINT skinned_query() {
+  static const UINT message = RegisterWindowMessageA("LumetraSkinned");
+  return message;
+}
+
 enum class Kind { edit_box, push_button };
 
 struct SkinnedControl {
@@ -46,7 +54,8 @@ bool has_class(HWND window, const char* name) {
 
 std::string window_text(HWND window) {
   std::string text(static_cast<size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-  text.resize(static_cast<size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+  text.resize(
+      static_cast<size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
   return text;
 }
 
@@ -117,7 +126,9 @@ void paint_push_button(HWND button, const SkinnedControl& control, HDC target) {
 }
 
 // Synchronous, so the new look is on screen when the message returns.
-void repaint(HWND button) { RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
+void repaint(HWND button) {
+  RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
 
 void begin_mouse_over(HWND button, SkinnedControl& control, WPARAM keys, LPARAM position) {
   if (control.mouse_over || (keys & MK_LBUTTON)) return;
@@ -178,9 +189,10 @@ LRESULT push_button_message(HWND button, UINT message, WPARAM wparam, LPARAM lpa
   }
 }
 
-LRESULT CALLBACK skin_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
-                                UINT_PTR, DWORD_PTR reference) {
+LRESULT CALLBACK skin_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                                DWORD_PTR reference) {
   auto* control = reinterpret_cast<SkinnedControl*>(reference);
+  if (message == skinned_query() && message != 0) return 1;
   if (message == WM_NCDESTROY) {
     const std::unique_ptr<SkinnedControl> owned(control);
     RemoveWindowSubclass(window, skin_procedure, skin_subclass_id);
@@ -204,8 +216,7 @@ std::unique_ptr<SkinnedControl> skin_state_for(HWND child) {
 }
 
 void skin_control(HWND child) {
-  DWORD_PTR existing = 0;
-  if (GetWindowSubclass(child, skin_procedure, skin_subclass_id, &existing)) return;
+  if (skinned_query() != 0 && SendMessageA(child, skinned_query(), 0, 0) == 1) return;
   auto state = skin_state_for(child);
   if (!state) return;
   if (!SetWindowSubclass(child, skin_procedure, skin_subclass_id,
