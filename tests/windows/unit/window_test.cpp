@@ -65,6 +65,7 @@ TEST_F(WindowTest, WriteRaisesContentChangedOnceAfterTheTextIsInPlace) {
     EXPECT_EQ(current_text, text);
   }
   // Writing an output box runs no reaction.
+  input_changes = 0;
   ui::write_content("Ansi", "41");
   EXPECT_EQ(input_changes, 0);
   EXPECT_EQ(ui::read_content("Ansi"), "41");
