@@ -173,9 +173,16 @@ void MainWindow::replace_text(HWND box, const char* text) {
   muted_box_ = box;
   SetWindowTextA(box, text);
   muted_box_ = nullptr;
-  // Show the start of the text.
-  SendMessageA(box, EM_SETSEL, 0, 0);
-  SendMessageA(box, EM_SCROLLCARET, 0, 0);
+  // Show the start of the text. The edit control's own WM_SETTEXT already puts
+  // the caret at 0 and scrolls there; scrolling again costs as much as a tenth
+  // of the write on a long dump under Wine, so only mend it if it did not.
+  DWORD start = 0, end = 0;
+  SendMessageA(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  // A single-line box answers EM_GETFIRSTVISIBLELINE with its first visible character.
+  if (start != 0 || end != 0 || SendMessageA(box, EM_GETFIRSTVISIBLELINE, 0, 0) != 0) {
+    SendMessageA(box, EM_SETSEL, 0, 0);
+    SendMessageA(box, EM_SCROLLCARET, 0, 0);
+  }
   raise_event(box);
 }
 
