@@ -29,6 +29,16 @@ cmake --preset native >/dev/null
 cmake --build --preset native -j "$jobs"
 ctest --preset native -j "$jobs"
 
+echo "== native unit tests under AddressSanitizer and UBSan"
+cmake --preset sanitize >/dev/null
+cmake --build --preset sanitize -j "$jobs"
+ctest --preset sanitize -j "$jobs"
+
+echo "== fuzz targets, 20 seconds each"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j "$jobs"
+scripts/fuzz.sh 20
+
 echo "== Windows build and tests under Wine"
 start_private_xvfb
 stop_wine  # a server left from an earlier run would hold a stale display
