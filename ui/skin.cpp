@@ -130,14 +130,24 @@ void repaint(HWND button) {
   RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
-void begin_mouse_over(HWND button, SkinnedControl& control, WPARAM keys, LPARAM position) {
-  if (control.mouse_over || (keys & MK_LBUTTON)) return;
+bool track_leave(HWND button) {
+  TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, button, 0};
+  return _TrackMouseEvent(&track) != FALSE;
+}
+
+void follow_mouse(HWND button, SkinnedControl& control, WPARAM keys, LPARAM position) {
   RECT area;
   GetClientRect(button, &area);
   // While the button holds the capture, moves outside it arrive here too.
   if (!PtInRect(&area, POINT{GET_X_LPARAM(position), GET_Y_LPARAM(position)})) return;
-  TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, button, 0};
-  if (!_TrackMouseEvent(&track)) return;
+  if (control.mouse_over) {
+    // Wine drops the leave tracking when the button takes and releases the
+    // capture for a click, and the hover would then never end; arming it
+    // again on each move over the button costs nothing.
+    track_leave(button);
+    return;
+  }
+  if ((keys & MK_LBUTTON) || !track_leave(button)) return;
   control.mouse_over = true;
   repaint(button);
 }
@@ -157,7 +167,7 @@ LRESULT push_button_message(HWND button, UINT message, WPARAM wparam, LPARAM lpa
       return 0;
     case WM_MOUSEMOVE: {
       const LRESULT result = DefSubclassProc(button, message, wparam, lparam);
-      begin_mouse_over(button, control, wparam, lparam);
+      follow_mouse(button, control, wparam, lparam);
       return result;
     }
     case WM_MOUSELEAVE: {
@@ -181,7 +191,12 @@ LRESULT push_button_message(HWND button, UINT message, WPARAM wparam, LPARAM lpa
     case BM_SETSTYLE: {
       const LRESULT result = DefSubclassProc(button, message, wparam, lparam);
       // A click's reaction may have destroyed the button, and this state with it.
-      if (IsWindow(button)) repaint(button);
+      if (!IsWindow(button)) return result;
+      // The capture of a click ends the leave tracking; keep it while over.
+      if (control.mouse_over && (message == WM_LBUTTONUP || message == WM_CAPTURECHANGED)) {
+        track_leave(button);
+      }
+      repaint(button);
       return result;
     }
     default:
