@@ -40,3 +40,7 @@ done
 
 echo "Machine: $(lscpu | sed -n 's/^Model name: *//p'), $(nproc) CPUs"
 python3 bench/print_table.py "${table_args[@]}"
+
+# ---- The real program under Wine: keystroke, start-up and save latency.
+echo "== latency of lumetra.exe under Wine" >&2
+scripts/bench-latency.sh
