@@ -35,8 +35,8 @@ void check_main_window(Run& run, const Program& app, POINT origin) {
                    ex_style & ~WS_EX_WINDOWEDGE, 0);
   run.check(GetWindow(window, GW_OWNER) == nullptr, "the main window has an owner");
 
-  run.check(SendMessageA(window, WM_GETICON, ICON_BIG, 0) != 0, "no large icon (WM_GETICON)");
-  run.check(SendMessageA(window, WM_GETICON, ICON_SMALL, 0) != 0, "no small icon (WM_GETICON)");
+  // Wine answers WM_GETICON from another process with 0 even for a window whose
+  // icons are set, so the icons are checked in-process by the window test.
 }
 
 void check_control(Run& run, const Program& app, const ExpectedControl& expected) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <array>
 #include <string>
 
 #include "app/current_text.h"
@@ -116,6 +117,25 @@ TEST_F(WindowTest, ReadsLongTextWhole) {
   EXPECT_EQ(start, 0u);
   EXPECT_EQ(SendMessageA(ansi, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
   ui::clear_outputs();
+}
+
+// Width, height and bits per pixel of an icon's colour image.
+std::array<int, 3> icon_shape(HICON icon) {
+  ICONINFO info{};
+  if (!icon || !GetIconInfo(icon, &info)) return {0, 0, 0};
+  BITMAP bitmap{};
+  GetObjectA(info.hbmColor, sizeof bitmap, &bitmap);
+  DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+  return {bitmap.bmWidth, bitmap.bmHeight, bitmap.bmBitsPixel};
+}
+
+TEST_F(WindowTest, CarriesTheProgramIconLargeAndSmall) {
+  const auto large = reinterpret_cast<HICON>(SendMessageA(window(), WM_GETICON, ICON_BIG, 0));
+  const auto small = reinterpret_cast<HICON>(SendMessageA(window(), WM_GETICON, ICON_SMALL, 0));
+  EXPECT_EQ(icon_shape(large), (std::array<int, 3>{32, 32, 32}));
+  EXPECT_EQ(icon_shape(small)[0], 16);
+  EXPECT_EQ(icon_shape(small)[1], 16);
 }
 
 int exit_runs = 0;
